@@ -1,0 +1,6 @@
+#include "AppState.h"
+
+CString g_strAppPath;
+CString g_strSettingFile;
+CString g_strLanguageFile;
+SETUPCHOICES SetupChoices = {0};

@@ -1,0 +1,5 @@
+#include "WizardAssembly.h"
+
+void RunWizard()
+{
+}

@@ -160,6 +160,28 @@ void RestoreKey(HKEY root, const char* subKey)
         RegCloseKey(hKey);
 }
 
+KeyLockout::KeyLockout(HKEY root, const char* subKey)
+{
+    // The handle keeps the right to write the access list back.
+    if (RegOpenKeyExA(root, subKey, 0, READ_CONTROL | WRITE_DAC, &m_hKey) != ERROR_SUCCESS) return;
+    DWORD size = 0;
+    RegGetKeySecurity(m_hKey, DACL_SECURITY_INFORMATION, NULL, &size);
+    m_saved.resize(size ? size : 1);
+    if (RegGetKeySecurity(m_hKey, DACL_SECURITY_INFORMATION, m_saved.data(), &size) != ERROR_SUCCESS) return;
+    SECURITY_DESCRIPTOR sd;
+    ACL acl;
+    InitializeSecurityDescriptor(&sd, SECURITY_DESCRIPTOR_REVISION);
+    InitializeAcl(&acl, sizeof(acl), ACL_REVISION);
+    SetSecurityDescriptorDacl(&sd, TRUE, &acl, FALSE);
+    m_locked = RegSetKeySecurity(m_hKey, DACL_SECURITY_INFORMATION, &sd) == ERROR_SUCCESS;
+}
+
+KeyLockout::~KeyLockout()
+{
+    if (m_locked) RegSetKeySecurity(m_hKey, DACL_SECURITY_INFORMATION, m_saved.data());
+    if (m_hKey) RegCloseKey(m_hKey);
+}
+
 std::vector<std::string> FilesIn(const std::string& folder)
 {
     std::vector<std::string> names;

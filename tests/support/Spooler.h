@@ -51,6 +51,20 @@ void RegDeleteTree(HKEY root, const char* subKey);
 bool MakeKeyVolatile(HKEY root, const char* subKey);
 void RestoreKey(HKEY root, const char* subKey);
 
+// Takes every access right away from a registry key (an empty access list)
+// until the object is destroyed, which gives the key its old rights back.
+class KeyLockout {
+public:
+    KeyLockout(HKEY root, const char* subKey);
+    ~KeyLockout();
+    bool Locked() const { return m_locked; }
+
+private:
+    HKEY m_hKey = NULL;
+    std::vector<BYTE> m_saved;
+    bool m_locked = false;
+};
+
 // Removes every printer, the driver of that name, all files in the driver
 // directory and its "3" subfolder (but the spooler's own), the staging folder's
 // files and the uninstall entry, so that each case starts from a clean machine.

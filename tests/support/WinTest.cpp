@@ -161,6 +161,16 @@ DWORD RunAndWait(const std::string& commandLine, DWORD timeoutMs)
     return code;
 }
 
+std::string BuildPath(const std::string& relative)
+{
+    char build[MAX_PATH] = {};
+    GetEnvironmentVariableA("QX710_BUILD", build, MAX_PATH);
+    std::string path = std::string("Z:") + build + "/" + relative;
+    for (char& c : path)
+        if (c == '/') c = '\\';
+    return path;
+}
+
 std::string ReadFileBytes(const std::string& path)
 {
     std::string bytes;

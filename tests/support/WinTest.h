@@ -66,6 +66,9 @@ private:
 // Runs a command line, waits for it (up to timeoutMs) and answers its exit code (-1 on timeout).
 DWORD RunAndWait(const std::string& commandLine, DWORD timeoutMs = 60000);
 
+// The Windows path of a file of the build tree (QX710_BUILD, a Linux path, seen through Wine's Z: drive).
+std::string BuildPath(const std::string& relative);
+
 // Files and folders.
 std::string ReadFileBytes(const std::string& path);
 bool FileExists(const std::string& path);

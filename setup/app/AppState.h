@@ -17,3 +17,7 @@ struct SETUPCHOICES {
     short language;
 };
 extern SETUPCHOICES SetupChoices;
+
+// The installation has run since the progress page was last reached; cleared
+// by the wizard's Back so that the next visit installs again.
+extern BYTE g_bInstalled;

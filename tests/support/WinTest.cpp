@@ -108,7 +108,10 @@ void MessageBoxWatcher::SetAnswering(bool answer)
 {
     std::lock_guard<std::mutex> lock(m_mutex);
     m_answer = answer;
-    if (answer) m_handled.clear();
+    if (!answer) return;
+    // Answer the boxes left open meanwhile.
+    for (HWND hWnd : m_handled)
+        if (IsWindow(hWnd)) Click(Child(hWnd, IDOK) ? Child(hWnd, IDOK) : FindWindowExA(hWnd, NULL, "Button", NULL));
 }
 
 void MessageBoxWatcher::Run()

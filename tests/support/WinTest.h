@@ -49,7 +49,7 @@ public:
     ~MessageBoxWatcher();
     std::vector<MessageBoxSeen> Seen();
     void Clear();
-    // Leave boxes open instead of pressing OK (and press it later with AnswerOpenBoxes).
+    // Leave boxes open instead of pressing OK; answering again presses OK on the open ones.
     void SetAnswering(bool answer);
 
 private:

@@ -32,17 +32,33 @@ void PrintTexts(Wizard& wizard, Page page)
     }
 }
 
+// A text of the program's code page in UTF-8.
+std::string Utf8(const std::string& text)
+{
+    wchar_t wide[4096] = {};
+    MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, wide, 4096);
+    char utf8[8192] = {};
+    WideCharToMultiByte(CP_UTF8, 0, wide, -1, utf8, sizeof(utf8), NULL, NULL);
+    return utf8;
+}
+
 void PrintBoxes(Wizard& wizard)
 {
     for (const wintest::MessageBoxSeen& box : wizard.Boxes().Seen())
-        std::printf("message box \"%s\": %s\n", box.caption.c_str(), box.text.c_str());
+        std::printf("message box \"%s\": %s\n", Utf8(box.caption).c_str(), Utf8(box.text).c_str());
 }
 
-// Prints the shot's name and the frame's (or a window's) rectangle, then waits for the caller.
-void Shot(const char* name, HWND hWnd)
+// Prints the shot's name and the rectangle around the frame and any other window
+// given (a message box), then waits for the caller.
+void Shot(const char* name, HWND hWnd, HWND hOther = NULL)
 {
     RECT rc = {};
     GetWindowRect(hWnd, &rc);
+    if (hOther) {
+        RECT other = {};
+        GetWindowRect(hOther, &other);
+        UnionRect(&rc, &rc, &other);
+    }
     std::printf("SHOT %s %ld %ld %ld %ld\n", name, rc.left, rc.top, rc.right - rc.left, rc.bottom - rc.top);
     std::fflush(stdout);
     std::string line;
@@ -95,7 +111,7 @@ int Shots(const std::string& exe)
     if (!WalkToProgress(wizard, true)) return 1;
     if (!wintest::WaitUntil([&] { return !wizard.Boxes().Seen().empty(); }, 60000)) return 1;
     Sleep(200);
-    Shot("progress", wizard.Frame());
+    Shot("progress", wizard.Frame(), wintest::FindTopLevel(wizard.ProcessId(), "#32770", {0xFFFF, 1088}));
     wizard.Boxes().SetAnswering(true);
     const int code = wizard.WaitForExit(60000);
     PrintBoxes(wizard);

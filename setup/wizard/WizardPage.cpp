@@ -76,6 +76,8 @@ BOOL CWizardPage::OnInitDialog()
 
 void CWizardPage::OnCancel() {}
 
+void CWizardPage::OnOK() {}
+
 HBRUSH CWizardPage::OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor)
 {
     HBRUSH hBrush = CDialog::OnCtlColor(pDC, pWnd, nCtlColor);

@@ -34,6 +34,9 @@ protected:
     BOOL OnInitDialog() override;
     // Escape inside a page ends nothing: cancelling is the frame's business.
     void OnCancel() override;
+    // Enter inside a page neither: the dialog's default OK would end (hide) the
+    // page and leave the frame empty.
+    void OnOK() override;
 
     HBRUSH OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor);
     BOOL OnEraseBkgnd(CDC* pDC);

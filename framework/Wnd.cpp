@@ -5,20 +5,24 @@
 
 namespace {
 
+// The handle maps, created on first use and kept for the life of the process.
 std::map<HWND, CWnd*>& PermanentMap()
 {
-    static std::map<HWND, CWnd*> map;
-    return map;
+    static std::map<HWND, CWnd*>* pMap;
+    if (!pMap) pMap = new std::map<HWND, CWnd*>;
+    return *pMap;
 }
 
 std::map<HWND, std::unique_ptr<CWnd>>& TemporaryMap()
 {
-    static std::map<HWND, std::unique_ptr<CWnd>> map;
-    return map;
+    static std::map<HWND, std::unique_ptr<CWnd>>* pMap;
+    if (!pMap) pMap = new std::map<HWND, std::unique_ptr<CWnd>>;
+    return *pMap;
 }
 
 // The message that the innermost WindowProc call is handling, for Default().
-thread_local const MSG* t_pCurrentMessage = nullptr;
+// The framework's windows live on the program's one user-interface thread.
+const MSG* t_pCurrentMessage = nullptr;
 
 } // namespace
 

@@ -20,9 +20,10 @@ BOOL IsPrimaryLanguage(LANGID lang, BYTE primary)
 // kept for the life of the process, since controls keep using it.
 HFONT EnglishDialogFont()
 {
-    static HFONT hFont = CreateFontA(13, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, ANSI_CHARSET,
-                                     OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                                     DEFAULT_PITCH | FF_SWISS, "Arial");
+    static HFONT hFont;
+    if (!hFont)
+        hFont = CreateFontA(13, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, ANSI_CHARSET, OUT_DEFAULT_PRECIS,
+                            CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS, "Arial");
     return hFont;
 }
 

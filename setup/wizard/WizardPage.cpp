@@ -11,7 +11,8 @@ constexpr COLORREF WHITE = RGB(255, 255, 255);
 // rest of the run.
 HBRUSH NameFieldBrush()
 {
-    static HBRUSH hBrush = CreateSolidBrush(WHITE);
+    static HBRUSH hBrush;
+    if (!hBrush) hBrush = CreateSolidBrush(WHITE);
     return hBrush;
 }
 

@@ -1,6 +1,7 @@
 // A first installation on a clean machine, in each message language.
 
 #include "InstallFixture.h"
+#include "InstallerTexts.h"
 
 namespace installtest {
 namespace {
@@ -16,13 +17,6 @@ bool CoreFilesExpected()
     return primary == LANG_CHINESE || primary == LANG_ENGLISH;
 }
 
-std::string ExpectedMessage(short language)
-{
-    if (language == 1) return "The Printer Driver has been installed successfully!";
-    if (SystemLanguage() == 0x0804)  // GBK
-        return "\xB4\xF2\xD3\xA1\xBB\xFA\xC7\xFD\xB6\xAF\xB3\xCC\xD0\xF2\xB0\xB2\xD7\xB0\xB3\xC9\xB9\xA6!";
-    return "\xA5\xB4\xA6\x4C\xBE\xF7\xC5\x58\xB0\xCA\xB5\x7B\xA7\xC7\xA6\x77\xB8\xCB\xA6\xA8\xA5\x5C!";  // Big5
-}
 
 std::string Upper(std::string s)
 {
@@ -91,7 +85,7 @@ TEST_P(FirstInstall, StagesCopiesRegistersCreatesAndTellsTheUser)
     // The completion message, then the quit message for the main window.
     const std::vector<wintest::MessageBoxSeen> boxes = Boxes();
     ASSERT_EQ(1u, boxes.size());
-    EXPECT_EQ(ExpectedMessage(language), boxes[0].text);
+    EXPECT_EQ(expected::CompletionMessage(language, SystemLanguage()), boxes[0].text);
     EXPECT_EQ("install_tests", boxes[0].caption);
     EXPECT_EQ(m_main.m_hWnd, boxes[0].hOwner);
     EXPECT_EQ(LoadIconA(NULL, IDI_EXCLAMATION), boxes[0].hIcon);

@@ -1,15 +1,14 @@
 // Further installations: the names of the printers they add.
 
 #include "InstallFixture.h"
+#include "InstallerTexts.h"
 
 namespace installtest {
 namespace {
 
-// "QX710(<copy> n)" in the message language: GBK or Big5 "副本" for Chinese.
 std::string CopyName(short language, int n)
 {
-    const char* copy = language != 0 ? "Copy" : SystemLanguage() == 0x0804 ? "\xB8\xB1\xB1\xBE" : "\xB0\xC6\xA5\xBB";
-    return "QX710(" + std::string(copy) + " " + std::to_string(n) + ")";
+    return expected::CopyName(language, SystemLanguage(), n);
 }
 
 std::vector<std::string> Sorted(std::vector<std::string> names)

@@ -1,6 +1,7 @@
 // The installation's decisions: names, lists, paths and methods.
 
 #include "DefaultPrinter.h"
+#include "InstallerTexts.h"
 #include "DriverDescription.h"
 #include "PathFormat.h"
 #include "PrinterCreation.h"
@@ -92,8 +93,8 @@ TEST(DriverDescriptionTest, VersionDigitBySystem)
 
 TEST(PrinterNaming, CopyNamesByCountLanguageAndFreeNames)
 {
-    const char* GBK_COPY = "\xB8\xB1\xB1\xBE";
-    const char* BIG5_COPY = "\xB0\xC6\xA5\xBB";
+    const std::string GBK_COPY = expected::COPY_GBK;
+    const std::string BIG5_COPY = expected::COPY_BIG5;
     struct Case {
         std::vector<std::string> existing;
         short language;
@@ -126,11 +127,9 @@ TEST(PrinterNaming, CopyNamesByCountLanguageAndFreeNames)
 
 TEST(PrinterNaming, CompletionMessagesByLanguage)
 {
-    EXPECT_STREQ("The Printer Driver has been installed successfully!", CompletionMessage(1, 0x0804));
-    EXPECT_STREQ("\xB4\xF2\xD3\xA1\xBB\xFA\xC7\xFD\xB6\xAF\xB3\xCC\xD0\xF2\xB0\xB2\xD7\xB0\xB3\xC9\xB9\xA6!",
-                 CompletionMessage(0, 0x0804));
-    EXPECT_STREQ("\xA5\xB4\xA6\x4C\xBE\xF7\xC5\x58\xB0\xCA\xB5\x7B\xA7\xC7\xA6\x77\xB8\xCB\xA6\xA8\xA5\x5C!",
-                 CompletionMessage(0, 0x0C04));
+    EXPECT_STREQ(expected::DONE_ENGLISH, CompletionMessage(1, 0x0804));
+    EXPECT_STREQ(expected::DONE_GBK, CompletionMessage(0, 0x0804));
+    EXPECT_STREQ(expected::DONE_BIG5, CompletionMessage(0, 0x0C04));
     EXPECT_EQ(nullptr, CompletionMessage(-1, 0x0804));
     EXPECT_EQ(nullptr, CompletionMessage(2, 0x0409));
 }

@@ -1,5 +1,6 @@
 // The installation run from the progress page, and what follows it.
 
+#include "InstallerTexts.h"
 #include "WizardFixture.h"
 
 #include <commctrl.h>
@@ -10,10 +11,7 @@ namespace {
 // The completion message for a message language on this system.
 std::string CompletionText(int language)
 {
-    if (language == 1) return "The Printer Driver has been installed successfully!";
-    if (SystemLanguage() == 0x0804)
-        return "\xB4\xF2\xD3\xA1\xBB\xFA\xC7\xFD\xB6\xAF\xB3\xCC\xD0\xF2\xB0\xB2\xD7\xB0\xB3\xC9\xB9\xA6!";
-    return "\xA5\xB4\xA6\x4C\xBE\xF7\xC5\x58\xB0\xCA\xB5\x7B\xA7\xC7\xA6\x77\xB8\xCB\xA6\xA8\xA5\x5C!";
+    return expected::CompletionMessage(language, SystemLanguage());
 }
 
 // The message language that the system page preselects.

@@ -84,10 +84,8 @@ TEST_F(UninstallerLanguage, DialogAndCompletionMessage)
     EXPECT_EQ(t.title, wintest::Text(run.Button(1001)));
     EXPECT_EQ(t.cancel, wintest::Text(run.Button(1002)));
 
-    wintest::MessageBoxWatcher boxes(run.Pid());
-    wintest::Click(run.Button(1001));
-    ASSERT_TRUE(run.WaitForExit());
-    const auto seen = boxes.Seen();
+    std::vector<wintest::MessageBoxSeen> seen;
+    ASSERT_TRUE(run.RemoveAndWaitForExit(&seen));
     ASSERT_EQ(1u, seen.size());
     EXPECT_EQ(t.removed, seen[0].text);
     EXPECT_EQ("uninstallvelt", seen[0].caption);
@@ -102,12 +100,10 @@ TEST_F(UninstallerLanguage, IncompleteRemovalMessage)
 
     Uninstaller run(UninstallString());
     ASSERT_NE(nullptr, run.Dialog());
-    wintest::MessageBoxWatcher boxes(run.Pid());
-    wintest::Click(run.Button(1001));
-    ASSERT_TRUE(run.WaitForExit());
+    std::vector<wintest::MessageBoxSeen> seen;
+    ASSERT_TRUE(run.RemoveAndWaitForExit(&seen));
     CloseHandle(hHeld);
 
-    const auto seen = boxes.Seen();
     ASSERT_EQ(1u, seen.size());
     // The program forms the staging path in lower case.
     EXPECT_EQ(std::string(Expected().incomplete) + "c:\\temp\\CONVELT.GPD", seen[0].text);

@@ -213,6 +213,15 @@ bool Uninstaller::WaitForExit(DWORD timeoutMs)
     return m_pi.hProcess && WaitForSingleObject(m_pi.hProcess, timeoutMs) == WAIT_OBJECT_0;
 }
 
+bool Uninstaller::RemoveAndWaitForExit(std::vector<wintest::MessageBoxSeen>* pSeen)
+{
+    wintest::MessageBoxWatcher boxes(Pid());
+    wintest::Click(Button(1001));
+    const bool ended = WaitForExit();
+    *pSeen = boxes.Seen();
+    return ended;
+}
+
 DWORD Uninstaller::ExitCode()
 {
     DWORD code = STILL_ACTIVE;

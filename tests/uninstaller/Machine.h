@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include "WinTest.h"
+
 #include <ostream>
 #include <string>
 #include <vector>
@@ -63,6 +65,9 @@ public:
     // Clicks and returns once the click's handler has returned.
     bool ClickAndWait(int id);
     bool WaitForExit(DWORD timeoutMs = 30000);
+    // Presses the removal button with a watcher answering the message boxes and
+    // waits for the program to end. False if it did not; *pSeen gets the boxes shown.
+    bool RemoveAndWaitForExit(std::vector<wintest::MessageBoxSeen>* pSeen);
     DWORD ExitCode();
 
 private:

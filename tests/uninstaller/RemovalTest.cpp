@@ -47,11 +47,9 @@ TEST_F(UninstallerRun, RemovesModelPrintersMakerFilesAndEntryThenItself)
     Uninstaller run(UninstallString());
     HWND hDlg = run.Dialog();
     ASSERT_NE(nullptr, hDlg);
-    wintest::MessageBoxWatcher boxes(run.Pid());
-    wintest::Click(run.Button(1001));
-    ASSERT_TRUE(run.WaitForExit());
+    std::vector<wintest::MessageBoxSeen> seen;
+    ASSERT_TRUE(run.RemoveAndWaitForExit(&seen));
 
-    const auto seen = boxes.Seen();
     ASSERT_EQ(1u, seen.size());
     EXPECT_EQ("uninstallvelt", seen[0].caption);
     EXPECT_EQ(kRemoved, seen[0].text);
@@ -77,16 +75,15 @@ TEST_F(UninstallerRun, DeletesItselfFromAFolderWithBlanks)
 
     Uninstaller run("\"" + exe + "\"");
     ASSERT_NE(nullptr, run.Dialog());
-    wintest::MessageBoxWatcher boxes(run.Pid());
-    wintest::Click(run.Button(1001));
-    ASSERT_TRUE(run.WaitForExit());
+    std::vector<wintest::MessageBoxSeen> seen;
+    ASSERT_TRUE(run.RemoveAndWaitForExit(&seen));
 
     EXPECT_TRUE(FileGoneWithin(exe, 10000));
     // The copy in the driver directory was not the one running: it stays.
     MachineState expected = AfterRemoval(before);
     expected.driverFiles = Without(before.driverFiles, {std::begin(MAKER_FILES), std::end(MAKER_FILES)});
     EXPECT_EQ(expected, Snapshot());
-    EXPECT_EQ(1u, boxes.Seen().size());
+    EXPECT_EQ(1u, seen.size());
     DeleteFileA(exe.c_str());
     RemoveDirectoryA(folder.c_str());
 }
@@ -129,12 +126,10 @@ TEST_F(UninstallerRun, WithoutComspecEndsNormallyAndStays)
 
     Uninstaller run(UninstallString(), environment.c_str());
     ASSERT_NE(nullptr, run.Dialog());
-    wintest::MessageBoxWatcher boxes(run.Pid());
-    wintest::Click(run.Button(1001));
-    ASSERT_TRUE(run.WaitForExit());
+    std::vector<wintest::MessageBoxSeen> seen;
+    ASSERT_TRUE(run.RemoveAndWaitForExit(&seen));
     EXPECT_EQ(0u, run.ExitCode());
 
-    const auto seen = boxes.Seen();
     ASSERT_EQ(1u, seen.size());
     EXPECT_EQ(kRemoved, seen[0].text);
     EXPECT_FALSE(FileGoneWithin(m_exe, kGraceMs));
@@ -194,12 +189,10 @@ TEST_F(UninstallerRun, MakerFileThatCannotBeDeletedIsNamed)
 
     Uninstaller run(UninstallString());
     ASSERT_NE(nullptr, run.Dialog());
-    wintest::MessageBoxWatcher boxes(run.Pid());
-    wintest::Click(run.Button(1001));
-    ASSERT_TRUE(run.WaitForExit());
+    std::vector<wintest::MessageBoxSeen> seen;
+    ASSERT_TRUE(run.RemoveAndWaitForExit(&seen));
     CloseHandle(hHeld);
 
-    const auto seen = boxes.Seen();
     ASSERT_EQ(1u, seen.size());
     EXPECT_EQ(kIncomplete + held, seen[0].text);
     // Everything else goes as usual, the program too.
@@ -240,11 +233,9 @@ TEST_F(UninstallerRun, CompletesWhenThereIsLittleOrNothingToRemove)
 
         Uninstaller run(m_exe);
         ASSERT_NE(nullptr, run.Dialog());
-        wintest::MessageBoxWatcher boxes(run.Pid());
-        wintest::Click(run.Button(1001));
-        ASSERT_TRUE(run.WaitForExit());
+        std::vector<wintest::MessageBoxSeen> seen;
+        ASSERT_TRUE(run.RemoveAndWaitForExit(&seen));
 
-        const auto seen = boxes.Seen();
         ASSERT_EQ(1u, seen.size());
         EXPECT_EQ(kRemoved, seen[0].text);
         EXPECT_TRUE(FileGoneWithin(m_exe, 10000));

@@ -60,10 +60,9 @@ TEST(RoundTrip, InstallThenUninstallFromTheEntry)
     const std::string command = UninstallString();
     Uninstaller run(command);
     ASSERT_NE(nullptr, run.Dialog()) << command;
-    wintest::MessageBoxWatcher boxes(run.Pid());
-    wintest::Click(run.Button(1001));
-    ASSERT_TRUE(run.WaitForExit());
-    EXPECT_EQ(1u, boxes.Seen().size());
+    std::vector<wintest::MessageBoxSeen> seen;
+    ASSERT_TRUE(run.RemoveAndWaitForExit(&seen));
+    EXPECT_EQ(1u, seen.size());
 
     EXPECT_TRUE(FileGoneWithin(command, 10000));
     const MachineState after = Snapshot();
